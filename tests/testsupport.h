@@ -1,0 +1,44 @@
+// Fixtures shared by the tests: answer files, unprivileged runs and answers to modal dialogs.
+#pragma once
+
+#include "kalmirGLOBAL.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <utility>
+
+class QWidget;
+
+namespace testsupport {
+
+// A record whose 96 codes are all `code`, with recognisable header and trailer bytes.
+AnswerRecord recordWithAll(std::int32_t code);
+// A record with every code `fill` except the given (question, code) pairs.
+AnswerRecord recordWith(std::int32_t fill, std::initializer_list<std::pair<int, std::int32_t>> codes);
+
+// The record's 432 bytes.
+QByteArray recordBytes(const AnswerRecord& record);
+// Writes `bytes` to `path`; returns false on failure.
+bool writeFile(const QString& path, const QByteArray& bytes);
+// Writes `record`, cut or padded (with 0x5A bytes) to `size` bytes.
+bool writeAnswerFile(const QString& path, const AnswerRecord& record, qsizetype size = 432);
+
+// Runs `check` in a child process as the unprivileged user "nobody" and returns its result;
+// std::nullopt when this process cannot switch users (then the caller skips).
+std::optional<bool> runUnprivileged(const std::function<bool()>& check);
+// Whether tests run as root, so that permission checks need runUnprivileged.
+bool runningAsRoot();
+
+// Calls `answer` with the next modal widget that appears (message box, dialog), from the
+// event loop, polling for up to `timeoutMs`. Returns at once; the answer happens later.
+void answerNextModal(std::function<void(QWidget*)> answer, int timeoutMs = 10000);
+// Presses the button with text `buttonText` (accelerator ampersands ignored) on the next modal
+// widget, recording the widget's window title and text in `seenTitle`/`seenText` if given.
+void pressOnNextModal(const QString& buttonText, QString* seenTitle = nullptr,
+                      QString* seenText = nullptr);
+
+} // namespace testsupport
