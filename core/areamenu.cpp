@@ -1,0 +1,4 @@
+#include "areamenu.h"
+
+// Placeholder until the area windows land.
+void openAreaMenu(QWidget*) {}
