@@ -4,7 +4,9 @@
 
 namespace {
 
-int firstQuestionOf(int block) { return kBlockSize * (block - 1) + 1; }
+int firstQuestionOf(int block) {
+    return kBlockSize * (block - 1) + 1;
+}
 
 } // namespace
 

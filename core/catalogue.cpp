@@ -24,7 +24,9 @@ const QuestionInfo& questionInfo(int question) {
     return QuestionCatalogue[static_cast<std::size_t>(question - 1)];
 }
 
-int areaOfQuestion(int question) { return questionInfo(question).area; }
+int areaOfQuestion(int question) {
+    return questionInfo(question).area;
+}
 
 std::vector<int> questionsOfArea(int area) {
     std::vector<int> result;

@@ -5,18 +5,18 @@
 #include <vector>
 
 struct AreaInfo {
-    int number;                  // 1..8
-    const char* name;            // menu button and window caption
-    const char* chartLabel;      // category text of the area's bar
-    const char* exportSuffix;    // appended to the picture base name
+    int number;               // 1..8
+    const char* name;         // menu button and window caption
+    const char* chartLabel;   // category text of the area's bar
+    const char* exportSuffix; // appended to the picture base name
     int questionCount;
-    int attainablePoints;        // 5 points per question
+    int attainablePoints; // 5 points per question
 };
 
 struct QuestionInfo {
-    int number;                  // 1..96
-    int area;                    // 1..8
-    int lineCount;               // 1..3 display lines
+    int number;                       // 1..96
+    int area;                         // 1..8
+    int lineCount;                    // 1..3 display lines
     std::array<const char*, 3> lines; // UTF-8; unused lines are nullptr
 };
 

@@ -21,8 +21,7 @@ int gaugeValue(std::int32_t value, std::uint32_t count) {
     if (count == 0)
         return 0;
     // 64-bit, so that no sum or count can overflow; division truncates towards zero.
-    const std::int64_t p =
-        (std::int64_t{value} + std::int64_t{count}) * 20 / std::int64_t{count};
+    const std::int64_t p = (std::int64_t{value} + std::int64_t{count}) * 20 / std::int64_t{count};
     return static_cast<int>(std::clamp<std::int64_t>(p, 0, 100));
 }
 
@@ -37,7 +36,9 @@ QString graphicBaseNameFromPath(const QString& path) {
     return name;
 }
 
-QString resultPictureName(const QString& baseName) { return baseName + QStringLiteral(".jpg"); }
+QString resultPictureName(const QString& baseName) {
+    return baseName + QStringLiteral(".jpg");
+}
 
 QString areaPictureName(const QString& baseName, int area) {
     return baseName + QString::fromUtf8(areaInfo(area).exportSuffix);

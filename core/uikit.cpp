@@ -23,7 +23,10 @@ QString& titleStorage() {
 // that the window manager draws, which is known only once the window has been framed.
 class OuterSizeKeeper : public QObject {
 public:
-    OuterSizeKeeper(QWidget* window, QSize outer) : QObject(window), window_(window), outer_(outer) {
+    OuterSizeKeeper(QWidget* window, QSize outer)
+        : QObject(window)
+        , window_(window)
+        , outer_(outer) {
         window->installEventFilter(this);
         window->resize(outer);
     }
@@ -159,7 +162,8 @@ QString chartFooterText() {
 }
 
 QString areaNoticeText() {
-    return QStringLiteral("\u00a9 Dornhag Projektberatung \u2013 Auswertung der KALMIR-Selbstbewertung");
+    return QStringLiteral(
+        "\u00a9 Dornhag Projektberatung \u2013 Auswertung der KALMIR-Selbstbewertung");
 }
 
 void setApplicationTitle(const QString& title) {
@@ -167,7 +171,9 @@ void setApplicationTitle(const QString& title) {
     QCoreApplication::setApplicationName(title);
 }
 
-QString applicationTitle() { return titleStorage(); }
+QString applicationTitle() {
+    return titleStorage();
+}
 
 namespace {
 

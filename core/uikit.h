@@ -10,7 +10,8 @@
 
 class QWidget;
 
-// The sans-serif face every window uses ("MS Sans Serif" and "Arial" in the layouts), by pixel size.
+// The sans-serif face every window uses ("MS Sans Serif" and "Arial" in the layouts), by pixel
+// size.
 QFont kalmirFont(int pixelSize, bool bold = false);
 
 // Gives `window` the outer size `outer` (frame and title bar included, as far as the window

@@ -51,7 +51,9 @@ bool writeAnswerFile(const QString& path, const AnswerRecord& record, qsizetype 
     return writeFile(path, bytes);
 }
 
-bool runningAsRoot() { return ::geteuid() == 0; }
+bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
 
 std::optional<bool> runUnprivileged(const std::function<bool()>& check) {
     const passwd* nobody = ::getpwnam("nobody");

@@ -18,7 +18,8 @@ namespace testsupport {
 // A record whose 96 codes are all `code`, with recognisable header and trailer bytes.
 AnswerRecord recordWithAll(std::int32_t code);
 // A record with every code `fill` except the given (question, code) pairs.
-AnswerRecord recordWith(std::int32_t fill, std::initializer_list<std::pair<int, std::int32_t>> codes);
+AnswerRecord recordWith(std::int32_t fill,
+                        std::initializer_list<std::pair<int, std::int32_t>> codes);
 
 // The record's 432 bytes.
 QByteArray recordBytes(const AnswerRecord& record);
