@@ -1,6 +1,7 @@
 // Reading and accumulating a folder of answer files, as the group evaluation does.
 #include "accumulate.h"
 #include "answerfile.h"
+#include "groupscan.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,6 +50,18 @@ void BM_ReadAndAccumulateFolder(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * files);
 }
 BENCHMARK(BM_ReadAndAccumulateFolder)->Arg(255)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The group evaluation's whole scan: listing, name filter, reading, accumulating and summing.
+void BM_GroupScan(benchmark::State& state) {
+    const int files = int(state.range(0));
+    const QTemporaryDir& folder = folderWith(files);
+    for (auto _ : state) {
+        GroupScanResult result = ScanGroupFolder(folder.path());
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetItemsProcessed(state.iterations() * files);
+}
+BENCHMARK(BM_GroupScan)->Arg(255)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BM_AccumulateRecord(benchmark::State& state) {
     AnswerRecord record;
