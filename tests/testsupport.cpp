@@ -100,15 +100,50 @@ void pressOnNextModal(const QString& buttonText, QString* seenTitle, QString* se
             if (auto* box = qobject_cast<QMessageBox*>(modal))
                 *seenText = box->text();
         }
-        const QString wanted = QString(buttonText).remove(QLatin1Char('&'));
-        for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
-            if (QString(button->text()).remove(QLatin1Char('&')) == wanted) {
-                button->click();
-                return;
-            }
-        }
-        modal->close();
+        pressButton(modal, buttonText);
     });
+}
+
+void pressButton(QWidget* modal, const QString& text) {
+    const QString wanted = QString(text).remove(QLatin1Char('&'));
+    for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
+        if (QString(button->text()).remove(QLatin1Char('&')) == wanted) {
+            button->click();
+            return;
+        }
+    }
+    modal->close();
+}
+
+ModalScript::ModalScript(QStringList buttons)
+    : buttons_(std::move(buttons)) {
+    timerId_ = startTimer(20);
+}
+
+ModalScript::~ModalScript() {
+    killTimer(timerId_);
+}
+
+QStringList ModalScript::texts() const {
+    QStringList result;
+    for (const Seen& s : seen_)
+        result << s.text;
+    return result;
+}
+
+void ModalScript::poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    // A new box may reuse the address of the last one, so each answered widget is marked.
+    if (modal == nullptr || !modal->isVisible() || modal->property("kalmirAnswered").toBool())
+        return;
+    modal->setProperty("kalmirAnswered", true);
+    Seen seen{modal->windowTitle(), QString()};
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        seen.text = box->text();
+    seen_ << seen;
+    const QString button = buttons_.isEmpty() ? QStringLiteral("OK") : buttons_.takeFirst();
+    // Answered from a fresh event-loop pass, so that the widget has finished opening.
+    QTimer::singleShot(0, modal, [modal, button] { pressButton(modal, button); });
 }
 
 } // namespace testsupport

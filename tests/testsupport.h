@@ -4,7 +4,10 @@
 #include "kalmirGLOBAL.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <initializer_list>
@@ -41,5 +44,32 @@ void answerNextModal(std::function<void(QWidget*)> answer, int timeoutMs = 10000
 // widget, recording the widget's window title and text in `seenTitle`/`seenText` if given.
 void pressOnNextModal(const QString& buttonText, QString* seenTitle = nullptr,
                       QString* seenText = nullptr);
+
+// Answers every modal widget that appears, in order, with the next scripted button text (a
+// widget beyond the script gets "OK", or is closed when it has none), and records what each
+// one showed. Lives until destroyed; checks from the event loop every 20 ms.
+class ModalScript : public QObject {
+public:
+    struct Seen {
+        QString title;
+        QString text;
+    };
+    explicit ModalScript(QStringList buttons = {});
+    ~ModalScript() override;
+    const QList<Seen>& seen() const { return seen_; }
+    QStringList texts() const;
+
+private:
+    void poll();
+    QStringList buttons_;
+    QList<Seen> seen_;
+    int timerId_ = 0;
+
+protected:
+    void timerEvent(QTimerEvent*) override { poll(); }
+};
+
+// Presses the button whose text, accelerators ignored, is `text`; closes `modal` otherwise.
+void pressButton(QWidget* modal, const QString& text);
 
 } // namespace testsupport
