@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -33,8 +34,18 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && (event->type() == QEvent::Show || event->type() == QEvent::Move))
-            apply(event->type() == QEvent::Show);
+        if (watched == window_ && event->type() == QEvent::Show) {
+            // A window manager that frames the window in place sends no move; the frame is
+            // known once the framed window is exposed.
+            if (QWindow* handle = window_->windowHandle(); handle != nullptr && handle != handle_) {
+                handle_ = handle;
+                handle->installEventFilter(this);
+            }
+            apply(true);
+        } else if ((watched == window_ && event->type() == QEvent::Move) ||
+                   (watched == handle_ && event->type() == QEvent::Expose)) {
+            apply(false);
+        }
         return false;
     }
 
@@ -53,6 +64,7 @@ private:
     }
 
     QWidget* window_;
+    QWindow* handle_ = nullptr;
     QSize outer_;
     QSize appliedFrame_{-1, -1};
 };
@@ -153,8 +165,8 @@ QPixmap fitIntoBox(const QPixmap& logo, int box) {
 }
 
 QString makerNoticeText() {
-    return QStringLiteral("KALMIR-Selbstbewertung \u00a9 Dornhag Projektberatung \u2013 "
-                          "alle Rechte vorbehalten");
+    // Short enough for the single result window's notice line (422 pixels at 12 pixels).
+    return QStringLiteral("KALMIR \u00a9 Dornhag Projektberatung \u2013 alle Rechte vorbehalten");
 }
 
 QString chartFooterText() {
