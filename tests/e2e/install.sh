@@ -2,6 +2,7 @@
 # Installs the build into a scratch prefix and checks what lands there: both programs, their
 # menu entries, the icon and the README. Then starts the installed single program on a display of
 # its own; it must run from there and open its information window.
+# shellcheck source-path=SCRIPTDIR source=lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_init 240 "$@"
 
@@ -40,7 +41,7 @@ grep -qx "Name=KALMIR-Gruppenauswertung" "$prefix/share/applications/kalmir-ausw
 e2e_start_display
 work="$e2e_tmp/work"
 mkdir "$work"
-cd "$work"
+cd "$work" || e2e_fail "$work fehlt"
 e2e_start "$e2e_tmp/program.log" env QT_QPA_PLATFORM=xcb "$prefix/bin/KALMIRAuswertung"
 program=$e2e_last_pid
 e2e_wait_window 60 "Informationen zur KALMIR-Auswertung" "$program" "$e2e_tmp/program.log"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers of the end-to-end tests, sourced by tests/e2e/<name>.sh: an overall time limit, a
 # scratch folder, a private X server with a window manager, waiting on windows with a deadline,
 # and clean-up of exactly the processes the test started. CTest sets KALMIR_BIN_DIR (the build
