@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 InfoWindow::InfoWindow(QWidget* parent, QSize outerSize, const QString& caption)
     : QDialog(parent) {
     applyWindowLayout(this, outerSize, caption);
@@ -19,6 +21,10 @@ QLabel* InfoWindow::addTextLabel(const char* name, const QString& text, const QR
     label->setFont(kalmirFont(15));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A notice never loses its last line: where the wrapped text needs more room than laid out
+    // (the single window's Label2 takes four lines), the label grows into the gap below it.
+    label->resize(geometry.width(),
+                  std::max(geometry.height(), label->heightForWidth(geometry.width())));
     return label;
 }
 
