@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include <unistd.h>
@@ -93,22 +94,48 @@ bool compress(const std::vector<JSAMPROW>& rows, JDIMENSION width, jpeg_destinat
     cinfo.dct_method = JDCT_FLOAT;
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height)
-        jpeg_write_scanlines(&cinfo, const_cast<JSAMPARRAY>(rows.data() + cinfo.next_scanline),
+        jpeg_write_scanlines(&cinfo, const_cast<JSAMPARRAY>(rows.data()) + cinfo.next_scanline,
                              cinfo.image_height - cinfo.next_scanline);
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
     return true;
 }
 
+// The picture as rows of 24-bit RGB, converted here on the calling thread (Qt's own conversion
+// may hand large images to its thread pool, which a forked process no longer has).
+std::vector<JSAMPLE> rgbSamples(const QImage& image) {
+    const QImage source =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_RGB888
+            ? image
+            : image.convertToFormat(QImage::Format_RGB32);
+    const std::size_t rowSize = std::size_t(source.width()) * 3;
+    std::vector<JSAMPLE> samples(rowSize * std::size_t(source.height()));
+    for (int y = 0; y < source.height(); ++y) {
+        JSAMPLE* out = samples.data() + rowSize * std::size_t(y);
+        if (source.format() == QImage::Format_RGB888) {
+            std::memcpy(out, source.constScanLine(y), rowSize);
+            continue;
+        }
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < source.width(); ++x) {
+            *out++ = JSAMPLE(qRed(in[x]));
+            *out++ = JSAMPLE(qGreen(in[x]));
+            *out++ = JSAMPLE(qBlue(in[x]));
+        }
+    }
+    return samples;
+}
+
 bool encodeWith(const QImage& image, BufferedDestination::Flush flush, void* context) {
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return false;
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    std::vector<JSAMPROW> rows(std::size_t(rgb.height()));
-    for (int y = 0; y < rgb.height(); ++y)
-        rows[std::size_t(y)] = const_cast<JSAMPROW>(rgb.constScanLine(y));
+    std::vector<JSAMPLE> samples = rgbSamples(image);
+    const std::size_t rowSize = std::size_t(image.width()) * 3;
+    std::vector<JSAMPROW> rows(std::size_t(image.height()));
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        rows[y] = samples.data() + rowSize * y;
     BufferedDestination destination(flush, context);
-    return compress(rows, JDIMENSION(rgb.width()), &destination.pub);
+    return compress(rows, JDIMENSION(image.width()), &destination.pub);
 }
 
 bool writeAll(void* context, const JOCTET* data, std::size_t size) {
