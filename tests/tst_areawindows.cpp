@@ -6,10 +6,12 @@
 #include "testsupport.h"
 #include "uikit.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -43,6 +45,24 @@ void letGaugesShowTheirQuestion() {
     }
 }
 
+// Makes a fresh folder the current directory, where the pictures go, for as long as it lives.
+class PictureFolder {
+public:
+    PictureFolder()
+        : previous_(QDir::currentPath()) {
+        QDir::setCurrent(dir_.path());
+    }
+    ~PictureFolder() { QDir::setCurrent(previous_); }
+    QStringList entries() const {
+        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    bool isValid() const { return dir_.isValid(); }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
 } // namespace
 
 class TestAreaWindows : public QObject {
@@ -72,6 +92,10 @@ private slots:
     void closeButtonAccepts();
     void frameCloseRejectsAndEscapeIsIgnored();
     void resizingKeepsControls();
+    void closeButtonSavesPicture_data();
+    void closeButtonSavesPicture();
+    void frameCloseSavesNothing();
+    void failedPictureStillCloses();
     void pictureCut_data();
     void pictureCut();
 };
@@ -362,6 +386,67 @@ void TestAreaWindows::resizingKeepsControls() {
     QTRY_VERIFY(window.width() > 752);
     QCOMPARE(window.BitBtn1->geometry(), close);
     QCOMPARE(window.gauge(14)->geometry(), gauge);
+}
+
+void TestAreaWindows::closeButtonSavesPicture_data() {
+    QTest::addColumn<int>("area");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("height"); // the close button's top + 16
+    QTest::newRow("1") << 1 << "KALMIR-1Struktur.jpg" << 449;
+    QTest::newRow("2") << 2 << "KALMIR-2Prozess.jpg" << 465;
+    QTest::newRow("3") << 3 << "KALMIR-3Umsetzung.jpg" << 497;
+    QTest::newRow("4") << 4 << "KALMIR-4PM-Standards.jpg" << 273;
+    QTest::newRow("5") << 5 << "KALMIR-5Lern.jpg" << 409;
+    QTest::newRow("6") << 6 << "KALMIR-6TOOLing.jpg" << 321;
+    QTest::newRow("7") << 7 << "KALMIR-7Linie-Projekt.jpg" << 417;
+    QTest::newRow("8") << 8 << "KALMIR-8Technik.jpg" << 305;
+}
+
+void TestAreaWindows::closeButtonSavesPicture() {
+    QFETCH(int, area);
+    QFETCH(QString, fileName);
+    QFETCH(int, height);
+    const PictureFolder folder;
+    QVERIFY(folder.isValid());
+    saveGraphics = true;
+    graphicBaseName = QStringLiteral("KALMIR");
+
+    const std::unique_ptr<KalmirAreaWindow> window = createAreaWindow(area, nullptr);
+    const testsupport::ModalScript script({QStringLiteral("Schließen")});
+    QCOMPARE(window->exec(), int(QDialog::Accepted));
+    QCOMPARE(folder.entries(), QStringList{fileName});
+    const QImage picture(fileName);
+    QCOMPARE(picture.size(), QSize(752, height));
+}
+
+void TestAreaWindows::frameCloseSavesNothing() {
+    const PictureFolder folder;
+    QVERIFY(folder.isValid());
+    saveGraphics = true;
+    graphicBaseName = QStringLiteral("KALMIR");
+    const std::unique_ptr<KalmirAreaWindow> window = createAreaWindow(2, nullptr);
+    testsupport::answerNextModal([](QWidget* modal) { modal->close(); });
+    QCOMPARE(window->exec(), int(QDialog::Rejected));
+    QVERIFY(folder.entries().isEmpty());
+}
+
+// A picture that cannot be created is reported; the window closes with OK all the same.
+void TestAreaWindows::failedPictureStillCloses() {
+    const PictureFolder folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QDir().mkdir(QStringLiteral("KALMIR-5Lern.jpg")));
+    setApplicationTitle(QStringLiteral("KALMIR Auswertung Dornhag"));
+    saveGraphics = true;
+    graphicBaseName = QStringLiteral("KALMIR");
+
+    const std::unique_ptr<KalmirAreaWindow> window = createAreaWindow(5, nullptr);
+    const testsupport::ModalScript script({QStringLiteral("Schließen"), QStringLiteral("OK")});
+    QCOMPARE(window->exec(), int(QDialog::Accepted));
+    QCOMPARE(script.seen().size(), 2);
+    QCOMPARE(script.seen()[1].title, QStringLiteral("KALMIR Auswertung Dornhag"));
+    QCOMPARE(script.seen()[1].text,
+             QStringLiteral("Datei KALMIR-5Lern.jpg kann nicht erstellt werden."));
+    QVERIFY(QFileInfo(QStringLiteral("KALMIR-5Lern.jpg")).isDir());
 }
 
 void TestAreaWindows::pictureCut_data() {
