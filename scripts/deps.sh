@@ -8,7 +8,8 @@ KALMIR_BUILD_PACKAGES=(
 )
 KALMIR_TEST_PACKAGES=(
     libbenchmark-dev libjpeg-turbo-progs xvfb xauth xdotool x11-utils
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev llvm
+    openbox desktop-file-utils dpkg-dev file
 )
 
 kalmir_install_missing() {
