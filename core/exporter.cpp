@@ -19,16 +19,20 @@
 
 namespace {
 
-// Copies `image` (physical pixels) into `bitmap` with its top-left corner at `offset`.
-void placeInto(QImage& bitmap, QImage image, QPoint offset) {
+// A black picture of `size` with `image` (physical pixels) at `offset`, cut to the size.
+QImage placedOnBlack(QSize size, QImage image, QPoint offset) {
+    QImage bitmap(size, QImage::Format_RGB32);
+    bitmap.fill(Qt::black);
     image.setDevicePixelRatio(1);
     QPainter painter(&bitmap);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(offset, image);
+    painter.end();
+    return bitmap;
 }
 
-// Copies the screen inside `rect` into `bitmap`. Parts of the rectangle beyond the screen stay
-// as they are. Returns false where the screen cannot be read.
+// Copies the screen inside `rect` into `bitmap`; parts of the rectangle beyond the screen are
+// black. Returns false where the screen cannot be read.
 bool copyFromScreen(QImage& bitmap, const QRect& rect, const QWidget* window) {
     QScreen* screen = window->screen();
     if (screen == nullptr)
@@ -40,13 +44,21 @@ bool copyFromScreen(QImage& bitmap, const QRect& rect, const QWidget* window) {
         screen->grabWindow(0, visible.x(), visible.y(), visible.width(), visible.height());
     if (shot.isNull())
         return false;
-    placeInto(bitmap, shot.toImage(), visible.topLeft() - rect.topLeft());
+    QImage image = shot.toImage();
+    if (visible == rect && image.size() == rect.size()) { // all of it on the screen
+        bitmap = image.convertToFormat(QImage::Format_RGB32);
+        bitmap.setDevicePixelRatio(1);
+    } else {
+        bitmap = placedOnBlack(rect.size(), std::move(image), visible.topLeft() - rect.topLeft());
+    }
     return true;
 }
 
-// The window draws its client area itself, placed where it sits inside the frame.
-void renderWindow(QImage& bitmap, const QRect& frame, QWidget* window) {
-    placeInto(bitmap, window->grab().toImage(), window->geometry().topLeft() - frame.topLeft());
+// The window draws its client area itself, placed where it sits inside the frame; the frame
+// stays black.
+QImage renderedWindow(QSize size, const QRect& frame, QWidget* window) {
+    return placedOnBlack(size, window->grab().toImage(),
+                         window->geometry().topLeft() - frame.topLeft());
 }
 
 // Whether an existing entry `name` may be replaced: a folder may not, and neither may a file
@@ -116,10 +128,8 @@ void CaptureActiveWindow(QImage& bitmap, std::uint16_t cut, QWidget* window) {
         bitmap = QImage();
         return;
     }
-    bitmap = QImage(rect.size(), QImage::Format_RGB32);
-    bitmap.fill(Qt::black);
     if (!copyFromScreen(bitmap, rect, target))
-        renderWindow(bitmap, frame, target);
+        bitmap = renderedWindow(rect.size(), frame, target);
 }
 
 bool WriteJpegFile(const QImage& bitmap, const QString& fileName) {

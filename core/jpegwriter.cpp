@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include <unistd.h>
@@ -71,9 +70,27 @@ struct BufferedDestination {
 };
 static_assert(offsetof(BufferedDestination, pub) == 0);
 
-// Runs the compressor over `rows` of 24-bit RGB. All objects with destructors live in the
+// Row `y` of `source` (RGB32 or RGB888) as 24-bit RGB: the row itself, or converted into
+// `buffer`. Converting here keeps the work on the calling thread (Qt's own conversion may hand
+// large images to its thread pool, which a forked process no longer has).
+JSAMPROW rgbRow(const QImage& source, int y, JSAMPLE* buffer) {
+    if (source.format() == QImage::Format_RGB888)
+        return const_cast<JSAMPROW>(source.constScanLine(y));
+    const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+    const int width = source.width();
+    JSAMPLE* out = buffer;
+    for (int x = 0; x < width; ++x, out += 3) {
+        const QRgb pixel = in[x]; // read once: the byte stores below may alias it
+        out[0] = JSAMPLE(qRed(pixel));
+        out[1] = JSAMPLE(qGreen(pixel));
+        out[2] = JSAMPLE(qBlue(pixel));
+    }
+    return buffer;
+}
+
+// Runs the compressor over `source` (RGB32 or RGB888). All objects with destructors live in the
 // caller, so a jump back from libjpeg skips none.
-bool compress(const std::vector<JSAMPROW>& rows, JDIMENSION width, jpeg_destination_mgr* dest) {
+bool compress(const QImage& source, JSAMPLE* rowBuffer, jpeg_destination_mgr* dest) {
     jpeg_compress_struct cinfo{};
     ErrorManager error{};
     cinfo.err = jpeg_std_error(&error.pub);
@@ -85,57 +102,33 @@ bool compress(const std::vector<JSAMPROW>& rows, JDIMENSION width, jpeg_destinat
     }
     jpeg_create_compress(&cinfo);
     cinfo.dest = dest;
-    cinfo.image_width = width;
-    cinfo.image_height = JDIMENSION(rows.size());
+    cinfo.image_width = JDIMENSION(source.width());
+    cinfo.image_height = JDIMENSION(source.height());
     cinfo.input_components = 3;
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, kJpegQuality, TRUE);
     cinfo.dct_method = JDCT_FLOAT;
     jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height)
-        jpeg_write_scanlines(&cinfo, const_cast<JSAMPARRAY>(rows.data()) + cinfo.next_scanline,
-                             cinfo.image_height - cinfo.next_scanline);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = rgbRow(source, int(cinfo.next_scanline), rowBuffer);
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
     return true;
 }
 
-// The picture as rows of 24-bit RGB, converted here on the calling thread (Qt's own conversion
-// may hand large images to its thread pool, which a forked process no longer has).
-std::vector<JSAMPLE> rgbSamples(const QImage& image) {
+bool encodeWith(const QImage& image, BufferedDestination::Flush flush, void* context) {
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        return false;
     const QImage source =
         image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_RGB888
             ? image
             : image.convertToFormat(QImage::Format_RGB32);
-    const std::size_t rowSize = std::size_t(source.width()) * 3;
-    std::vector<JSAMPLE> samples(rowSize * std::size_t(source.height()));
-    for (int y = 0; y < source.height(); ++y) {
-        JSAMPLE* out = samples.data() + rowSize * std::size_t(y);
-        if (source.format() == QImage::Format_RGB888) {
-            std::memcpy(out, source.constScanLine(y), rowSize);
-            continue;
-        }
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        for (int x = 0; x < source.width(); ++x) {
-            *out++ = JSAMPLE(qRed(in[x]));
-            *out++ = JSAMPLE(qGreen(in[x]));
-            *out++ = JSAMPLE(qBlue(in[x]));
-        }
-    }
-    return samples;
-}
-
-bool encodeWith(const QImage& image, BufferedDestination::Flush flush, void* context) {
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
-        return false;
-    std::vector<JSAMPLE> samples = rgbSamples(image);
-    const std::size_t rowSize = std::size_t(image.width()) * 3;
-    std::vector<JSAMPROW> rows(std::size_t(image.height()));
-    for (std::size_t y = 0; y < rows.size(); ++y)
-        rows[y] = samples.data() + rowSize * y;
+    std::vector<JSAMPLE> rowBuffer(std::size_t(source.width()) * 3);
     BufferedDestination destination(flush, context);
-    return compress(rows, JDIMENSION(image.width()), &destination.pub);
+    return compress(source, rowBuffer.data(), &destination.pub);
 }
 
 bool writeAll(void* context, const JOCTET* data, std::size_t size) {
