@@ -102,7 +102,6 @@ private slots:
         QStringList texts;
         run(dir_.path(), {"OK", "&Ja"}, &texts);
         QVERIFY(!QTest::currentTestFailed());
-        auto& window = window_;
         QCOMPARE(texts.size(), 2);
         QCOMPARE(texts[1], kSaveQuestion);
         QVERIFY(saveGraphics);
