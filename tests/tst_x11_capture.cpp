@@ -2,11 +2,13 @@
 // size): the picture's size, what covers the window, and the parts beyond the screen.
 #include "exporter.h"
 #include "kalmirGLOBAL.h"
+#include "resultwindow.h"
 #include "uikit.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -15,6 +17,16 @@
 #include <memory>
 
 namespace {
+
+// The result window without an evaluation flow.
+class BareResultWindow : public ResultWindow {
+public:
+    BareResultWindow()
+        : ResultWindow(ResultWindowLayout::single()) {}
+
+protected:
+    void FormActivate() override {}
+};
 
 const QColor WindowColour(40, 120, 200);
 const QColor CoverColour(220, 30, 30);
@@ -102,6 +114,19 @@ private slots:
             ExportOnClose(window.get(), buffer, std::uint16_t(cut), QStringLiteral("KALMIR.jpg")));
         QCOMPARE(buffer.size(), picture);
         QCOMPARE(QImageReader(QStringLiteral("KALMIR.jpg")).size(), picture);
+    }
+
+    // The result window's close button saves the top 529 rows of the 808 x 609 window and closes.
+    void resultWindowCloseButton() {
+        saveGraphics = true;
+        graphicBaseName = QStringLiteral("ZARLIK");
+        BareResultWindow window;
+        QVERIFY(showAndActivate(&window));
+        QTRY_COMPARE(window.frameGeometry().size(), QSize(808, 609));
+        window.button_ende->click();
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(window.Image1->bitmap.size(), QSize(808, 529));
+        QCOMPARE(QImageReader(QStringLiteral("ZARLIK.jpg")).size(), QSize(808, 529));
     }
 
     // The picture shows what the screen shows: a window in front is part of it.
