@@ -72,6 +72,7 @@ class ResultWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { setApplicationTitle(QStringLiteral("KALMIR Auswertung Dornhag")); }
     void init() {
         resetProgramState();
         home_ = QDir::currentPath();
@@ -294,7 +295,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTRY_COMPARE(window.runs, 1);
         QVERIFY(!firstActivation);
-        QApplication::sendEvent(&window, new QEvent(QEvent::WindowDeactivate));
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&window, &deactivate);
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(&window, &activate);
         QApplication::sendEvent(&window, &activate);
@@ -376,6 +378,22 @@ private slots:
             window.close();
         QTRY_VERIFY(!window.isVisible());
         QCOMPARE(QFileInfo::exists(dir.filePath(QStringLiteral("ZARLIK.jpg"))), pictureWritten);
+    }
+
+    // A picture that cannot be written is reported, and the window stays open.
+    void failedExportKeepsWindowOpen() {
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        saveGraphics = true;
+        graphicBaseName = QStringLiteral("fehlt/ZARLIK"); // a folder that does not exist
+        ProbeWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QString title;
+        pressOnNextModal(QStringLiteral("OK"), &title);
+        window.button_ende->click();
+        QCOMPARE(title, applicationTitle());
+        QVERIFY(window.isVisible());
     }
 
     // Alt+E opens a fresh area menu each time.
