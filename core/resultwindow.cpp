@@ -109,7 +109,10 @@ ResultWindow::ResultWindow(const ResultWindowLayout& layout, QWidget* parent)
         Label1->setFont(kalmirFont(15, true));
         QPalette palette = Label1->palette();
         palette.setColor(QPalette::WindowText, Qt::red);
+        // The notice stands on the chart's cream, so that it reads over the bars as well.
+        palette.setColor(QPalette::Window, kCream);
         Label1->setPalette(palette);
+        Label1->setAutoFillBackground(true);
         Label1->move(120, 144);
         Label1->adjustSize();
         Label1->raise();
@@ -307,5 +310,14 @@ void ResultWindow::scheduleFormActivate() {
     if (!firstActivation)
         return;
     QMetaObject::invokeMethod(
-        this, [this] { FormActivate(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            const bool first = firstActivation;
+            FormActivate();
+            // Once the flow's dialogs have closed, the keyboard belongs to the result window
+            // again, also where no window manager hands it back.
+            if (first && isVisible())
+                activateWindow();
+        },
+        Qt::QueuedConnection);
 }
