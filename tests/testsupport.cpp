@@ -51,6 +51,11 @@ bool writeAnswerFile(const QString& path, const AnswerRecord& record, qsizetype 
     return writeFile(path, bytes);
 }
 
+bool writeAnswerFile(const QDir& dir, const QString& name, const AnswerRecord& record,
+                     qsizetype size) {
+    return writeAnswerFile(dir.filePath(name), record, size);
+}
+
 bool runningAsRoot() {
     return ::geteuid() == 0;
 }

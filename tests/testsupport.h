@@ -4,6 +4,7 @@
 #include "kalmirGLOBAL.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -30,6 +31,9 @@ QByteArray recordBytes(const AnswerRecord& record);
 bool writeFile(const QString& path, const QByteArray& bytes);
 // Writes `record`, cut or padded (with 0x5A bytes) to `size` bytes.
 bool writeAnswerFile(const QString& path, const AnswerRecord& record, qsizetype size = 432);
+// The same for the file `name` in `dir`.
+bool writeAnswerFile(const QDir& dir, const QString& name, const AnswerRecord& record,
+                     qsizetype size = 432);
 
 // Runs `check` in a child process as the unprivileged user "nobody" and returns its result;
 // std::nullopt when this process cannot switch users (then the caller skips).

@@ -20,11 +20,6 @@ namespace {
 
 using FolderBuilder = std::function<bool(const QDir&)>;
 
-bool answer(const QDir& dir, const QString& name, const AnswerRecord& record,
-            qsizetype size = 432) {
-    return writeAnswerFile(dir.filePath(name), record, size);
-}
-
 // A record that answers nothing in area 6 (questions 5, 30, 31, 38, 39, 60, 76, 87, 96).
 AnswerRecord withoutArea6(std::int32_t fill) {
     return recordWith(
@@ -98,7 +93,7 @@ private slots:
     void questionsInOrder() {
         // Information window first, then the save question, then the file dialog.
         const QDir d(dir_.path());
-        QVERIFY(answer(d, "a.dat", recordWithAll(3)));
+        QVERIFY(writeAnswerFile(d, "a.dat", recordWithAll(3)));
         QStringList texts;
         run(dir_.path(), {"OK", "&Ja"}, &texts);
         QVERIFY(!QTest::currentTestFailed());
@@ -111,7 +106,7 @@ private slots:
 
     void cancelledDialogEndsTheProgram() {
         const QDir d(dir_.path());
-        QVERIFY(answer(d, "a.dat", recordWithAll(3)));
+        QVERIFY(writeAnswerFile(d, "a.dat", recordWithAll(3)));
         QStringList texts;
         run(dir_.path(), {"OK", "&Ja"}, &texts, QString());
         QVERIFY(!QTest::currentTestFailed());
@@ -130,38 +125,41 @@ private slots:
         QTest::addColumn<bool>("detailEnabled");
 
         QTest::newRow("one file") << FolderBuilder([](const QDir& d) {
-            return answer(d, "a.dat", recordWithAll(2));
+            return writeAnswerFile(d, "a.dat", recordWithAll(2));
         }) << QStringList{} << "1 Teilnehmer"
                                   << QList<double>{60, 60, 60, 60, 60, 60, 60, 60} << false << true;
-        QTest::newRow("three readable, one short") << FolderBuilder([](const QDir& d) {
-            return answer(d, "a.dat", recordWithAll(4)) && answer(d, "b.dat", recordWithAll(0)) &&
-                   answer(d, "c.dat", recordWithAll(2)) &&
-                   answer(d, "kurz.dat", recordWithAll(4), 431);
-        }) << QStringList{"Datei kurz.dat lässt sich nicht öffnen"}
-                                                   << "3 Teilnehmer"
-                                                   << QList<double>{60, 60, 60, 60, 60, 60, 60, 60}
-                                                   << false << true;
+        QTest::newRow("three readable, one short")
+            << FolderBuilder([](const QDir& d) {
+                   return writeAnswerFile(d, "a.dat", recordWithAll(4)) &&
+                          writeAnswerFile(d, "b.dat", recordWithAll(0)) &&
+                          writeAnswerFile(d, "c.dat", recordWithAll(2)) &&
+                          writeAnswerFile(d, "kurz.dat", recordWithAll(4), 431);
+               })
+            << QStringList{"Datei kurz.dat lässt sich nicht öffnen"} << "3 Teilnehmer"
+            << QList<double>{60, 60, 60, 60, 60, 60, 60, 60} << false << true;
         QTest::newRow("missing answer shows the notice")
             << FolderBuilder([](const QDir& d) {
-                   return answer(d, "a.dat", recordWithAll(4)) &&
-                          answer(d, "b.dat", recordWith(4, {{15, -1}}));
+                   return writeAnswerFile(d, "a.dat", recordWithAll(4)) &&
+                          writeAnswerFile(d, "b.dat", recordWith(4, {{15, -1}}));
                })
             << QStringList{} << "2 Teilnehmer"
             << QList<double>{100, 100, 100, 100, 100, 100, 100, 100} << true << true;
         QTest::newRow("unanswered area pooled when others answer it")
             << FolderBuilder([](const QDir& d) {
-                   return answer(d, "0-zuerst.dat", withoutArea6(1)) &&
-                          answer(d, "b.dat", recordWithAll(3));
+                   return writeAnswerFile(d, "0-zuerst.dat", withoutArea6(1)) &&
+                          writeAnswerFile(d, "b.dat", recordWithAll(3));
                })
             << QStringList{} << "2 Teilnehmer" << QList<double>{60, 60, 60, 60, 60, 80, 60, 60}
             << true << true;
         QTest::newRow("area nobody answered abandons") << FolderBuilder([](const QDir& d) {
-            return answer(d, "a.dat", withoutArea6(1)) && answer(d, "b.dat", withoutArea6(3));
+            return writeAnswerFile(d, "a.dat", withoutArea6(1)) &&
+                   writeAnswerFile(d, "b.dat", withoutArea6(3));
         }) << QStringList{"Keine oder nicht genügend Einzelauswertungen vorhanden"}
                                                        << QString() << QList<double>{} << false
                                                        << false;
         QTest::newRow("nothing readable") << FolderBuilder([](const QDir& d) {
-            return answer(d, "a.dat", recordWithAll(2), 10) && answer(d, "b.jpg", recordWithAll(2));
+            return writeAnswerFile(d, "a.dat", recordWithAll(2), 10) &&
+                   writeAnswerFile(d, "b.jpg", recordWithAll(2));
         }) << QStringList{"Datei a.dat lässt sich nicht öffnen", "Keine auswertbare Datei gefunden"}
                                           << QString() << QList<double>{} << false << true;
     }
@@ -200,7 +198,7 @@ private slots:
     }
 
     void messageBoxesCarryTheApplicationTitle() {
-        QVERIFY(answer(QDir(dir_.path()), "a.dat", recordWithAll(2), 5));
+        QVERIFY(writeAnswerFile(QDir(dir_.path()), "a.dat", recordWithAll(2), 5));
         auto window = std::make_unique<Tkalmirauswgfrm>();
         window->runOpenDialog = [&](QWidget*) -> std::optional<QString> {
             return QDir(dir_.path()).filePath("a.dat");
@@ -215,7 +213,7 @@ private slots:
     }
 
     void secondActivationChangesNothing() {
-        QVERIFY(answer(QDir(dir_.path()), "a.dat", recordWithAll(2)));
+        QVERIFY(writeAnswerFile(QDir(dir_.path()), "a.dat", recordWithAll(2)));
         run(dir_.path(), {"OK", "&Nein"});
         QVERIFY(!QTest::currentTestFailed());
         auto& window = window_;
@@ -232,8 +230,8 @@ private slots:
     void manyParticipants() {
         const QDir d(dir_.path());
         for (int i = 0; i < 300; ++i)
-            QVERIFY(answer(d, QStringLiteral("t%1.dat").arg(i, 3, 10, QLatin1Char('0')),
-                           recordWithAll(i % 5)));
+            QVERIFY(writeAnswerFile(d, QStringLiteral("t%1.dat").arg(i, 3, 10, QLatin1Char('0')),
+                                    recordWithAll(i % 5)));
         run(dir_.path(), {"OK", "&Nein"}, nullptr, "t000.dat");
         QVERIFY(!QTest::currentTestFailed());
         auto& window = window_;
@@ -253,7 +251,8 @@ private slots:
         QFETCH(int, gauge);
         const QDir d(dir_.path());
         for (qsizetype i = 0; i < codes.size(); ++i)
-            QVERIFY(answer(d, QStringLiteral("t%1.dat").arg(i), recordWith(3, {{15, codes[i]}})));
+            QVERIFY(writeAnswerFile(d, QStringLiteral("t%1.dat").arg(i),
+                                    recordWith(3, {{15, codes[i]}})));
         run(dir_.path(), {"OK", "&Nein"}, nullptr, "t0.dat");
         QVERIFY(!QTest::currentTestFailed());
         auto& window = window_;
@@ -265,7 +264,7 @@ private slots:
     }
 
     void nothingFoundLeavesEveryGaugeAtZero() {
-        QVERIFY(answer(QDir(dir_.path()), "a.dat", recordWithAll(4), 100));
+        QVERIFY(writeAnswerFile(QDir(dir_.path()), "a.dat", recordWithAll(4), 100));
         run(dir_.path(), {"OK", "&Nein"});
         QVERIFY(!QTest::currentTestFailed());
         auto& window = window_;

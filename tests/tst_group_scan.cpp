@@ -15,11 +15,6 @@ namespace {
 
 using FolderBuilder = std::function<bool(const QDir&)>;
 
-bool answer(const QDir& dir, const QString& name, const AnswerRecord& record,
-            qsizetype size = 432) {
-    return writeAnswerFile(dir.filePath(name), record, size);
-}
-
 std::array<std::int64_t, kAreaCount> bars(const GroupScanResult& result) {
     std::array<std::int64_t, kAreaCount> values{};
     for (int a = 0; a < kAreaCount; ++a)
@@ -48,48 +43,51 @@ private slots:
         QTest::addColumn<bool>("allAnswered");
 
         QTest::newRow("one file") << FolderBuilder([](const QDir& d) {
-            return answer(d, "KALMIR.dat", recordWithAll(3));
+            return writeAnswerFile(d, "KALMIR.dat", recordWithAll(3));
         }) << 1 << QStringList{} << true;
         QTest::newRow("three readable, one of 431 bytes") << FolderBuilder([](const QDir& d) {
-            return answer(d, "a.dat", recordWithAll(1)) && answer(d, "b.dat", recordWithAll(2)) &&
-                   answer(d, "c.dat", recordWithAll(3)) &&
-                   answer(d, "kurz.dat", recordWithAll(4), 431);
+            return writeAnswerFile(d, "a.dat", recordWithAll(1)) &&
+                   writeAnswerFile(d, "b.dat", recordWithAll(2)) &&
+                   writeAnswerFile(d, "c.dat", recordWithAll(3)) &&
+                   writeAnswerFile(d, "kurz.dat", recordWithAll(4), 431);
         }) << 3 << QStringList{"kurz.dat"} << true;
         QTest::newRow("pictures skipped, capital JPG pooled") << FolderBuilder([](const QDir& d) {
-            return answer(d, "KALMIR-Gruppe.jpg", recordWithAll(0)) &&
-                   answer(d, "KALMIR-Gruppe-1Struktur.jpg", recordWithAll(0)) &&
-                   answer(d, "a.jpg.dat", recordWithAll(0)) &&
-                   answer(d, "B.JPG", recordWithAll(4)) && answer(d, "c.dat", recordWithAll(4));
+            return writeAnswerFile(d, "KALMIR-Gruppe.jpg", recordWithAll(0)) &&
+                   writeAnswerFile(d, "KALMIR-Gruppe-1Struktur.jpg", recordWithAll(0)) &&
+                   writeAnswerFile(d, "a.jpg.dat", recordWithAll(0)) &&
+                   writeAnswerFile(d, "B.JPG", recordWithAll(4)) &&
+                   writeAnswerFile(d, "c.dat", recordWithAll(4));
         }) << 2 << QStringList{} << true;
         QTest::newRow("500 bytes pooled, empty file reported") << FolderBuilder([](const QDir& d) {
-            return answer(d, "lang.dat", recordWithAll(4), 500) &&
-                   answer(d, "leer.dat", recordWithAll(4), 0);
+            return writeAnswerFile(d, "lang.dat", recordWithAll(4), 500) &&
+                   writeAnswerFile(d, "leer.dat", recordWithAll(4), 0);
         }) << 1 << QStringList{"leer.dat"} << true;
         QTest::newRow("hidden file, subfolder and named pipe left out")
             << FolderBuilder([](const QDir& d) {
-                   return answer(d, ".versteckt.dat", recordWithAll(0)) && d.mkdir("unter") &&
-                          answer(QDir(d.filePath("unter")), "x.dat", recordWithAll(0)) &&
+                   return writeAnswerFile(d, ".versteckt.dat", recordWithAll(0)) &&
+                          d.mkdir("unter") &&
+                          writeAnswerFile(QDir(d.filePath("unter")), "x.dat", recordWithAll(0)) &&
                           ::mkfifo(QFile::encodeName(d.filePath("rohr.dat")).constData(), 0666) ==
                               0 &&
-                          answer(d, "z.dat", recordWithAll(4));
+                          writeAnswerFile(d, "z.dat", recordWithAll(4));
                })
             << 1 << QStringList{} << true;
         QTest::newRow("link to an answer file counts, broken link does not")
             << FolderBuilder([](const QDir& d) {
-                   return answer(d, "a.dat", recordWithAll(4)) &&
+                   return writeAnswerFile(d, "a.dat", recordWithAll(4)) &&
                           QFile::link(d.filePath("a.dat"), d.filePath("b.dat")) &&
                           QFile::link(d.filePath("fehlt.dat"), d.filePath("c.dat"));
                })
             << 2 << QStringList{} << true;
         QTest::newRow("one missing answer") << FolderBuilder([](const QDir& d) {
-            return answer(d, "a.dat", recordWithAll(2)) &&
-                   answer(d, "b.dat", recordWith(2, {{37, -1}}));
+            return writeAnswerFile(d, "a.dat", recordWithAll(2)) &&
+                   writeAnswerFile(d, "b.dat", recordWith(2, {{37, -1}}));
         }) << 2 << QStringList{} << false;
         QTest::newRow("code -2 counts as missing") << FolderBuilder([](const QDir& d) {
-            return answer(d, "a.dat", recordWith(2, {{5, -2}}));
+            return writeAnswerFile(d, "a.dat", recordWith(2, {{5, -2}}));
         }) << 1 << QStringList{} << false;
         QTest::newRow("nothing readable") << FolderBuilder([](const QDir& d) {
-            return answer(d, "a.dat", recordWithAll(2), 100);
+            return writeAnswerFile(d, "a.dat", recordWithAll(2), 100);
         }) << 0 << QStringList{"a.dat"} << true;
         QTest::newRow("empty folder")
             << FolderBuilder([](const QDir&) { return true; }) << 0 << QStringList{} << true;
@@ -116,7 +114,7 @@ private slots:
         record.code(8) = 4;
         record.code(26) = 3;
         record.code(27) = 2;
-        QVERIFY(answer(QDir(dir.path()), "KALMIR.dat", record));
+        QVERIFY(writeAnswerFile(QDir(dir.path()), "KALMIR.dat", record));
         const GroupScanResult result = ScanGroupFolder(dir.path());
         const auto values = bars(result);
         QCOMPARE(values[3], 80);
@@ -128,10 +126,10 @@ private slots:
         // 41 points from 12 answers in area 4 gives 68, not 68.3 or 69.
         QTemporaryDir dir;
         const QDir d(dir.path());
-        QVERIFY(
-            answer(d, "a.dat",
-                   recordWith(2, {{8, 4}, {26, 4}, {27, 4}, {53, 4}, {78, 4}, {85, 4}, {91, 4}})));
-        QVERIFY(answer(
+        QVERIFY(writeAnswerFile(
+            d, "a.dat",
+            recordWith(2, {{8, 4}, {26, 4}, {27, 4}, {53, 4}, {78, 4}, {85, 4}, {91, 4}})));
+        QVERIFY(writeAnswerFile(
             d, "b.dat",
             recordWith(2, {{8, 0}, {26, 0}, {27, 0}, {53, 0}, {78, 1}, {85, -1}, {91, -1}})));
         const GroupScanResult result = ScanGroupFolder(dir.path());
@@ -151,9 +149,9 @@ private slots:
         QFETCH(QString, name);
         QTemporaryDir dir;
         const QDir d(dir.path());
-        QVERIFY(answer(d, "f-voll.dat", recordWithAll(4)));
-        QVERIFY(answer(d, "s-voll.dat", recordWithAll(2)));
-        QVERIFY(answer(d, name, withoutArea4(0)));
+        QVERIFY(writeAnswerFile(d, "f-voll.dat", recordWithAll(4)));
+        QVERIFY(writeAnswerFile(d, "s-voll.dat", recordWithAll(2)));
+        QVERIFY(writeAnswerFile(d, name, withoutArea4(0)));
         const GroupScanResult result = ScanGroupFolder(dir.path());
         QCOMPARE(result.participantCount, 3u);
         QVERIFY(!hasUnansweredArea(result.scores));
@@ -165,8 +163,8 @@ private slots:
     void areaWithoutAnyAnswer() {
         QTemporaryDir dir;
         const QDir d(dir.path());
-        QVERIFY(answer(d, "a.dat", withoutArea4(3)));
-        QVERIFY(answer(d, "b.dat", withoutArea4(1)));
+        QVERIFY(writeAnswerFile(d, "a.dat", withoutArea4(3)));
+        QVERIFY(writeAnswerFile(d, "b.dat", withoutArea4(1)));
         const GroupScanResult result = ScanGroupFolder(dir.path());
         QCOMPARE(result.participantCount, 2u);
         QVERIFY(hasUnansweredArea(result.scores));
@@ -184,8 +182,8 @@ private slots:
         QFETCH(int, gauge);
         QTemporaryDir dir;
         for (qsizetype i = 0; i < codes.size(); ++i)
-            QVERIFY(answer(QDir(dir.path()), QStringLiteral("t%1.dat").arg(i),
-                           recordWith(2, {{42, codes[i]}})));
+            QVERIFY(writeAnswerFile(QDir(dir.path()), QStringLiteral("t%1.dat").arg(i),
+                                    recordWith(2, {{42, codes[i]}})));
         const GroupScanResult result = ScanGroupFolder(dir.path());
         QCOMPARE(gaugeValue(result.questionSum.code(42), result.answered[42]), gauge);
         // Header and trailer of the sums stay zero.
@@ -197,8 +195,8 @@ private slots:
         QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/kalmir-XXXXXX"));
         QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
         const QDir d(dir.path());
-        QVERIFY(answer(d, "a.dat", recordWithAll(4)));
-        QVERIFY(answer(d, "b.dat", recordWithAll(4)));
+        QVERIFY(writeAnswerFile(d, "a.dat", recordWithAll(4)));
+        QVERIFY(writeAnswerFile(d, "b.dat", recordWithAll(4)));
         QVERIFY(::chmod(QFile::encodeName(d.filePath("a.dat")).constData(), 0444) == 0);
         QVERIFY(::chmod(QFile::encodeName(d.filePath("b.dat")).constData(), 0666) == 0);
         const auto check = [&] {
@@ -228,8 +226,8 @@ private slots:
         const QDir d(dir.path());
         // Half the files answer everything with 4, half with 1: every bar is (5 + 2) / 10 = 70.
         for (int i = 0; i < files; ++i)
-            QVERIFY(answer(d, QStringLiteral("p%1.dat").arg(i, 4, 10, QLatin1Char('0')),
-                           recordWithAll(i % 2 == 0 ? 4 : 1)));
+            QVERIFY(writeAnswerFile(d, QStringLiteral("p%1.dat").arg(i, 4, 10, QLatin1Char('0')),
+                                    recordWithAll(i % 2 == 0 ? 4 : 1)));
         const GroupScanResult result = ScanGroupFolder(dir.path());
         QCOMPARE(result.participantCount, std::uint64_t(files));
         for (std::int64_t bar : bars(result))
