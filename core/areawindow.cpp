@@ -7,7 +7,6 @@
 #include "kalmirGLOBAL.h"
 #include "uikit.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -95,7 +94,7 @@ void setSizeableFrame(QDialog* dialog) {
 }
 
 KalmirAreaWindow::KalmirAreaWindow(int area, QWidget* owner)
-    : QDialog(owner)
+    : NoEscapeDialog(owner)
     , area_(area) {
     const AreaWindowDesign& design = areaWindowDesign(area);
     setObjectName(QStringLiteral("Tkalmirausw%1frm").arg(area));
@@ -157,15 +156,6 @@ void KalmirAreaWindow::BitBtn1Click() {
     // told the user already.
     ExportOnClose(this, image1Bitmap_, cut, areaPictureName(graphicBaseName, area_));
     accept();
-}
-
-void KalmirAreaWindow::keyPressEvent(QKeyEvent* event) {
-    // Only the close button and the window frame close an area window.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 namespace {

@@ -2,7 +2,7 @@
 // beside it showing the points reached in percent.
 #pragma once
 
-#include <QDialog>
+#include "noescapedialog.h"
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -57,7 +57,7 @@ void setSizeableFrame(QDialog* dialog);
 
 // One area's detail window. The gauges are computed once, when the window is created, from
 // answerBuffer and questionAnswered.
-class KalmirAreaWindow : public QDialog {
+class KalmirAreaWindow : public NoEscapeDialog {
     Q_OBJECT
 
 public:
@@ -70,9 +70,6 @@ public:
 
     QPushButton* BitBtn1 = nullptr;
     QLabel* Image1 = nullptr; // never shown; its bitmap receives the capture
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();

@@ -3,14 +3,13 @@
 #include "uikit.h"
 #include "warningsign.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
 
 InfoWindow::InfoWindow(QWidget* parent, QSize outerSize, const QString& caption)
-    : QDialog(parent) {
+    : NoEscapeDialog(parent) {
     applyWindowLayout(this, outerSize, caption);
 }
 
@@ -53,12 +52,4 @@ QPushButton* InfoWindow::addOkButton(const QRect& geometry) {
 
 void InfoWindow::BitBtn1Click() {
     accept();
-}
-
-void InfoWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

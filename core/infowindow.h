@@ -3,13 +3,12 @@
 // does not replace.
 #pragma once
 
-#include <QDialog>
+#include "noescapedialog.h"
 
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 
-class InfoWindow : public QDialog {
+class InfoWindow : public NoEscapeDialog {
     Q_OBJECT
 public:
     QPushButton* BitBtn1 = nullptr;
@@ -26,7 +25,4 @@ protected:
     QLabel* addWarningSign(QPoint at);
     // The default OK button with the green check mark, the only control that takes the focus.
     QPushButton* addOkButton(const QRect& geometry);
-
-    // The window has no cancel button: Esc does nothing. Enter presses the OK button.
-    void keyPressEvent(QKeyEvent* event) override;
 };
