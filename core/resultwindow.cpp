@@ -271,6 +271,9 @@ QChart* ResultWindow::chart() const {
 
 void ResultWindow::detailClick() {
     openAreaMenu(this);
+    // Take the keyboard back from the closed menu, also where no window manager hands it over,
+    // so that Alt+C and Enter reach the close button.
+    activateWindow();
 }
 
 void ResultWindow::button_endeClick() {
