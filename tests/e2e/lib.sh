@@ -264,6 +264,20 @@ e2e_check_folder() {
         e2e_fail "im Ordner $folder: ${found:-nichts}; erwartet: ${expected:-nichts}"
 }
 
+# e2e_walk_areas <result caption> <area menu caption>: Alt+E in the result window, then Enter in
+# the menu and Enter in each area window, through all eight areas in order; the last Enter, on the
+# menu's close button, closes the menu.
+e2e_walk_areas() {
+    local result=$1 menu=$2 area
+    e2e_press "$result" alt+e
+    for area in "${e2e_area_names[@]}"; do
+        # Each closed area window hands the keyboard back to the menu, on the next area's button.
+        e2e_press "$menu" Return
+        e2e_close_with "KALMIR Velumar: $area" Return
+    done
+    e2e_close_with "$menu" Return
+}
+
 # ---- Answer files -------------------------------------------------------------------------------
 
 # The questions of the eight areas, in the order of their gauges in the area windows.
@@ -279,12 +293,21 @@ e2e_area_questions=(
 )
 
 # The area names in the captions of the area windows, and the suffixes of their pictures.
-# shellcheck disable=SC2034 # used by the tests
 e2e_area_names=(Strukturkompetenz Prozesskompetenz Umsetzungskompetenz PM-Standards Lernkompetenz
     TOOLing "Schnittstelle Linie-Projekt" Technik)
-# shellcheck disable=SC2034 # used by the tests
 e2e_area_suffixes=(-1Struktur -2Prozess -3Umsetzung -4PM-Standards -5Lern -6TOOLing
     -7Linie-Projekt -8Technik)
+# The heights of the area pictures: each area window's close button's top + 16 pixels.
+e2e_area_picture_heights=(449 465 497 273 409 321 417 305)
+
+# e2e_picture_names <base name>: the nine picture names of a run with all areas opened, one a line.
+e2e_picture_names() {
+    local suffix
+    echo "$1.jpg"
+    for suffix in "${e2e_area_suffixes[@]}"; do
+        echo "$1$suffix.jpg"
+    done
+}
 
 # e2e_answer_codes <factor> <offset> [unanswered question...]: 96 answer codes on one line, code
 # of question q = (q * factor + offset) mod 5, and -1 for the questions listed.
@@ -342,6 +365,24 @@ e2e_expected_bars() {
             for (a = 1; a <= 8; a++) {
                 divisor = mode == "single" ? count[a] * 5 : answered[a] * 5
                 printf "%s%d", (a > 1 ? " " : ""), int(points[a] * 100 / divisor)
+            }
+            print ""
+        }'
+}
+
+# e2e_expected_gauges <area 1..8> <code lines...>: the gauge values of the area window, in gauge
+# order, from one line of codes per answer file: the mean points per answer of the question times
+# 20, truncated; 0 for a question nobody answered.
+e2e_expected_gauges() {
+    local area=$1
+    shift
+    printf '%s\n' "$@" | awk -v questions="${e2e_area_questions[area - 1]}" '
+        { for (q = 1; q <= 96; q++) if ($q >= 0) { sum[q] += $q; answered[q]++ } }
+        END {
+            n = split(questions, qs, " ")
+            for (i = 1; i <= n; i++) {
+                q = qs[i]
+                printf "%s%d", (i > 1 ? " " : ""), answered[q] ? int((sum[q] + answered[q]) * 20 / answered[q]) : 0
             }
             print ""
         }'
@@ -505,4 +546,18 @@ e2e_check_gauges() {
 # chart's notice.
 e2e_red_pixels() {
     e2e_pixels "$1" | awk '$1 > 180 && $2 < 120 && $3 < 120 { n++ } END { print n + 0 }'
+}
+
+# e2e_check_area_pictures <folder> <base name> <code lines...>: the eight area pictures in the
+# folder are baseline JPEGs of the window's width and the designed heights, and their gauges show
+# the answers of the code lines, one per answer file.
+e2e_check_area_pictures() {
+    local folder=$1 base=$2 area picture
+    shift 2
+    for area in 1 2 3 4 5 6 7 8; do
+        picture="$folder/$base${e2e_area_suffixes[area - 1]}.jpg"
+        e2e_check_jpeg "$picture" 752 "${e2e_area_picture_heights[area - 1]}"
+        # shellcheck disable=SC2046 # one value per gauge
+        e2e_check_gauges "$picture" $(e2e_expected_gauges "$area" "$@")
+    done
 }

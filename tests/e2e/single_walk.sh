@@ -23,20 +23,11 @@ e2e_start_program "$KALMIR_BIN_DIR/single/KALMIRAuswertung" "$start"
 e2e_close_with "Informationen zur KALMIR-Auswertung" Return
 e2e_choose_file "$data/KALMIR.dat"
 e2e_close_with "Bestätigung" alt+j
-e2e_press "$result" alt+e
-for area in "${e2e_area_names[@]}"; do
-    # Each closed area window hands the keyboard back to the menu, on the next area's button.
-    e2e_press "$menu" Return
-    e2e_close_with "KALMIR Velumar: $area" Return
-done
-e2e_close_with "$menu" Return
+e2e_walk_areas "$result" "$menu"
 e2e_press "$result" alt+c
 e2e_wait_program_end
 
-pictures=(KALMIR.jpg)
-for suffix in "${e2e_area_suffixes[@]}"; do
-    pictures+=("KALMIR$suffix.jpg")
-done
+mapfile -t pictures < <(e2e_picture_names KALMIR)
 e2e_check_folder "$data" KALMIR.dat "${pictures[@]}"
 e2e_check_folder "$start"
 
@@ -44,16 +35,5 @@ e2e_check_jpeg "$data/KALMIR.jpg" 808 529
 # shellcheck disable=SC2046 # eight values
 e2e_check_bars "$data/KALMIR.jpg" $(e2e_expected_bars single "$answer_codes")
 
-heights=(449 465 497 273 409 321 417 305)
-read -r -a code <<<"$answer_codes"
-for area in 0 1 2 3 4 5 6 7; do
-    picture="$data/KALMIR${e2e_area_suffixes[area]}.jpg"
-    e2e_check_jpeg "$picture" 752 "${heights[area]}"
-    gauges=()
-    for question in ${e2e_area_questions[area]}; do
-        value=${code[question - 1]}
-        gauges+=($((value < 0 ? 0 : (value + 1) * 20)))
-    done
-    e2e_check_gauges "$picture" "${gauges[@]}"
-done
+e2e_check_area_pictures "$data" KALMIR "$answer_codes"
 echo "Einzelauswertung durchlaufen: neun Bilder mit Balken und Anzeigen der Antworten."
