@@ -158,6 +158,9 @@ e2e_wait_window() {
 # A test runs one program at a time: e2e_start_program starts it, e2e_await and e2e_press fail at
 # once with the program's output when it ends too early, e2e_wait_program_end waits for its end.
 
+# xdotool matches and reads captions with umlauts ("Bestätigung", "Öffnen") only in a UTF-8
+# locale; the programs run in the same one.
+export LC_ALL=C.UTF-8
 E2E_WAIT=${E2E_WAIT:-60} # deadline of each single wait, in seconds; generous for a loaded machine
 e2e_program=""
 e2e_program_log=""
