@@ -1,15 +1,8 @@
 // KALMIRAuswertung: evaluates the answer file of one respondent.
 #include "KALMIRAusw.h"
-#include "uikit.h"
-
-#include <QApplication>
+#include "program.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    installGermanTranslation();
-    setApplicationTitle(QStringLiteral("KALMIR Auswertung Dornhag"));
-
-    Tkalmirauswfrm kalmirauswfrm;
-    kalmirauswfrm.show();
-    return app.exec();
+    return runEvaluationProgram<Tkalmirauswfrm>(argc, argv,
+                                                QStringLiteral("KALMIR Auswertung Dornhag"));
 }
