@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs one command on a private X server without a window manager: starts Xvfb on the first free
-# display from :90 upward, waits until it answers, runs the command with QT_QPA_PLATFORM=xcb and
-# stops the server when done. Exits with the command's status, or 77 (skipped) without Xvfb.
+# Runs one command on a private X server without a window manager, started as the end-to-end
+# tests start theirs, with QT_QPA_PLATFORM=xcb; stops the server when done. Exits with the
+# command's status, or 77 (skipped) without Xvfb.
 set -u
 
 if [ $# -lt 1 ]; then
@@ -15,47 +15,13 @@ for tool in Xvfb xdpyinfo; do
     fi
 done
 
-server_pid=""
-log=$(mktemp)
-stop_server() {
-    if [ -n "$server_pid" ]; then
-        kill "$server_pid" 2>/dev/null
-        wait "$server_pid" 2>/dev/null
-    fi
-    rm -f "$log"
-}
-trap stop_server EXIT
+# shellcheck source-path=SCRIPTDIR source=e2e/lib.sh
+source "$(dirname "$0")/e2e/lib.sh"
+e2e_tmp=$(mktemp -d "${TMPDIR:-/tmp}/kalmir-x11.XXXXXX")
+trap e2e_cleanup EXIT
 trap 'exit 130' INT TERM
+e2e_start_bare_display
 
-# Whether the server on display $1 is ours ($server_pid holds its lock) and answers.
-server_ready() {
-    local holder
-    holder=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock") || return 1
-    [ "$holder" = "$server_pid" ] && DISPLAY=":$1" xdpyinfo >/dev/null 2>&1
-}
-
-display=""
-for number in $(seq 90 189); do
-    [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
-    Xvfb ":$number" -nolisten tcp -screen 0 1280x1024x24 -dpi 96 >"$log" 2>&1 &
-    server_pid=$!
-    deadline=$((SECONDS + 30))
-    while kill -0 "$server_pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do
-        if server_ready "$number"; then
-            display=":$number"
-            break 2
-        fi
-        sleep 0.1
-    done
-    # Another server took this number first, or ours did not come up in time: try the next one.
-    kill "$server_pid" 2>/dev/null
-    wait "$server_pid" 2>/dev/null
-    server_pid=""
-done
-if [ -z "$display" ]; then
-    echo "no X server could be started on :90 to :189" >&2
-    cat "$log" >&2
-    exit 1
-fi
-
-DISPLAY="$display" QT_QPA_PLATFORM=xcb "$@"
+status=0
+QT_QPA_PLATFORM=xcb "$@" || status=$?
+exit "$status"
