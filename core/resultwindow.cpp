@@ -1,6 +1,7 @@
 #include "resultwindow.h"
 
 #include "areamenu.h"
+#include "catalogue.h"
 #include "evaluation.h"
 #include "exporter.h"
 #include "kalmirGLOBAL.h"
@@ -196,6 +197,12 @@ std::optional<QString> ResultWindow::runOpenDialog1() {
     if (path)
         QDir::setCurrent(QFileInfo(*path).absolutePath());
     return path;
+}
+
+void ResultWindow::addAreaBars(const std::function<double(int area)>& percentOf) {
+    const QColor navy(0, 0, 128);
+    for (const AreaInfo& area : AreaTable)
+        addBar(percentOf(area.number), QString::fromUtf8(area.chartLabel), navy);
 }
 
 void ResultWindow::addBar(double value, const QString& label, const QColor& color) {

@@ -65,6 +65,9 @@ public:
     // Appends a bar with `value` (percent), the category `label` (a carriage return or line feed
     // starts a second line) and `color`. Bars are never removed.
     void addBar(double value, const QString& label, const QColor& color);
+    // Adds the eight navy area bars in area order, each with its area's chart label and the
+    // value `percentOf(area)`.
+    void addAreaBars(const std::function<double(int area)>& percentOf);
     // Appends a line to the chart title.
     void appendTitleLine(const QString& line);
     // Sets the red notice inside the chart (group window).

@@ -1,7 +1,6 @@
 #include "KALMIRAuswg.h"
 
 #include "KALMIRAuswgInfo.h"
-#include "catalogue.h"
 #include "evaluation.h"
 #include "groupscan.h"
 #include "kalmirGLOBAL.h"
@@ -62,12 +61,10 @@ void Tkalmirauswgfrm::FormActivate() {
         return;
     }
 
-    const QColor navy(0, 0, 128);
-    for (const AreaInfo& area : AreaTable) {
-        const auto i = std::size_t(area.number - 1);
-        addBar(double(groupAreaPercent(areaTotal.areaTotal[i], areaTotal.areaAnswered[i])),
-               QString::fromUtf8(area.chartLabel), navy);
-    }
+    addAreaBars([](int area) {
+        const auto i = std::size_t(area - 1);
+        return double(groupAreaPercent(areaTotal.areaTotal[i], areaTotal.areaAnswered[i]));
+    });
     appendTitleLine(QStringLiteral("%1 Teilnehmer").arg(participantCount));
     if (!scan.allAnswered)
         setNotice(QStringLiteral(

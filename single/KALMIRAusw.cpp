@@ -2,7 +2,6 @@
 
 #include "KALMIRAuswInfo.h"
 #include "answerfile.h"
-#include "catalogue.h"
 #include "evaluation.h"
 #include "kalmirGLOBAL.h"
 #include "uikit.h"
@@ -44,10 +43,7 @@ void Tkalmirauswfrm::FormActivate() {
     areaTotal = SingleScores{};
     AccumulateRecord(answerBuffer, areaTotal, questionAnswered);
 
-    const QColor navy(0, 0, 128);
-    for (const AreaInfo& area : AreaTable) {
-        const int percent =
-            singleAreaPercent(areaTotal.areaTotal[std::size_t(area.number - 1)], area.number);
-        addBar(percent, QString::fromUtf8(area.chartLabel), navy);
-    }
+    addAreaBars([](int area) {
+        return singleAreaPercent(areaTotal.areaTotal[std::size_t(area - 1)], area);
+    });
 }
